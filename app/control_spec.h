@@ -53,6 +53,7 @@ struct ControlSpec {
     bool grey = false;                     // transparent label in #808080
     ClickHandler onClick = nullptr;        // buttons
     const char* accessibleName = nullptr;  // boxes: what the label beside them says
+    const char* address = nullptr;         // hyperlinks: what a click opens; picture box: the picture
 };
 
 }  // namespace tessaril

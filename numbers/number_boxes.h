@@ -1,6 +1,7 @@
 // The two kinds of number box and the steps that read and write them.
 #pragma once
 
+#include <QBasicTimer>
 #include <QLineEdit>
 #include <optional>
 #include <string_view>
@@ -15,6 +16,10 @@ class InputBox : public QLineEdit {
     Q_OBJECT
 public:
     explicit InputBox(QWidget* parent = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
 };
 
 // Read-only but focusable, selectable and scrollable; light grey background.
@@ -22,6 +27,19 @@ class ResultBox : public QLineEdit {
     Q_OBJECT
 public:
     explicit ResultBox(QWidget* parent = nullptr);
+
+protected:
+    // A read-only line edit hides its caret; this box draws its own.
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+
+private:
+    void restartCaretBlink();
+
+    QBasicTimer caretBlink_;
+    bool caretShown_ = false;
 };
 
 // The box's text read as a number (an empty box reads 0).

@@ -1,0 +1,15 @@
+// A push button that is never a default button: Enter does not press it; a
+// mouse click or Space while it has the focus does.
+#pragma once
+
+#include <QPushButton>
+
+namespace tessaril {
+
+class PushButton : public QPushButton {
+    Q_OBJECT
+public:
+    PushButton(const QString& caption, QWidget* parent);
+};
+
+}  // namespace tessaril
