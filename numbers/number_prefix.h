@@ -13,8 +13,9 @@ namespace tessaril {
 struct NumberPrefix {
     bool negative = false;
     // Significant digits without leading or trailing zeros; empty for zero.
-    // Past kMaxDigits the rest is replaced by one nonzero digit, which keeps
-    // every rounding decision of a double unchanged.
+    // Past kMaxDigits a nonzero rest is replaced by one digit 1: a double or a
+    // halfway point between two doubles has at most 767 significant digits,
+    // so the shortened value lies on the same side of each of them.
     std::string digits;
     std::int64_t exponent = 0;
 
