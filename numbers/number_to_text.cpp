@@ -39,6 +39,9 @@ double roundToDecimals(double value, int decimals) {
     // A double product and quotient are the exact ones rounded once; carrying
     // them in long double first could round twice.
     const double scaled = std::fabs(value) * scale;
+    // A magnitude this large has no decimals left to round; without this it
+    // would overflow and show as infinity.
+    if (std::isinf(scaled)) return value;
     const double nudged = static_cast<double>(Extended{scaled} + 1e-12L);
     const double whole = std::floor(nudged);
     // nudged - whole is exact: below 1 it is nudged itself, above it the two

@@ -137,7 +137,8 @@ std::string expectedText(double value) {
 
 std::string expectedTwoDecimals(double value) {
     double rounded = value;
-    if (value != 0 && std::isfinite(value)) {
+    // Past the largest double / 100 there are no decimals left to round.
+    if (value != 0 && std::isfinite(value) && std::isfinite(value * 100)) {
         const double scaled = std::fabs(value) * 100;
         const double nudged = scaled + 1e-12;
         const double whole = std::floor(nudged);
