@@ -53,7 +53,8 @@ struct ControlSpec {
     bool grey = false;                     // transparent label in #808080
     ClickHandler onClick = nullptr;        // buttons
     const char* accessibleName = nullptr;  // boxes: what the label beside them says
-    const char* address = nullptr;         // hyperlinks: what a click opens; picture box: the picture
+    // Hyperlinks: what a click opens. Picture box: the picture's resource path.
+    const char* address = nullptr;
 };
 
 }  // namespace tessaril

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 #include <array>
 
 #include "app/clock_panel.h"
@@ -84,10 +85,7 @@ bool MainWindow::handleKey(const QKeyEvent& key) {
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
             if (!plain) return false;
-            if (QWidget* next = focusCycle_->step(focusWidget(), key.key() == Qt::Key_Tab)) {
-                next->setFocus(key.key() == Qt::Key_Tab ? Qt::TabFocusReason
-                                                        : Qt::BacktabFocusReason);
-            }
+            focusNextPrevChild(key.key() == Qt::Key_Tab && !(key.modifiers() & Qt::ShiftModifier));
             return true;
         case Qt::Key_Escape:
             close();
@@ -101,6 +99,14 @@ bool MainWindow::handleKey(const QKeyEvent& key) {
     }
 }
 
+bool MainWindow::focusNextPrevChild(bool next) {
+    if (!focusCycle_) return QWidget::focusNextPrevChild(next);
+    if (QWidget* control = focusCycle_->step(focusWidget(), next)) {
+        control->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    }
+    return true;
+}
+
 void MainWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (shownBefore_) return;
@@ -111,13 +117,20 @@ void MainWindow::showEvent(QShowEvent* event) {
     QTimer::singleShot(0, this, &MainWindow::fitFrame);
 }
 
+bool MainWindow::event(QEvent* event) {
+    // The frame becomes known some time after the window is shown, and the
+    // window is moved or activated then.
+    if (event->type() == QEvent::Move || event->type() == QEvent::WindowActivate) fitFrame();
+    return QWidget::event(event);
+}
+
 void MainWindow::fitFrame() {
+    const QWindow* handle = windowHandle();
+    if (handle == nullptr || !isVisible() || handle->frameMargins() == fittedFrame_) return;
+    fittedFrame_ = handle->frameMargins();
     const QSize outer(kOuterWidth, kOuterHeight);
-    const QSize frame = frameGeometry().size() - size();
-    if (frameGeometry().size() != outer) setFixedSize(outer - frame);
-    if (frameGeometry().topLeft() != centredOnPrimaryScreen(outer)) {
-        move(centredOnPrimaryScreen(outer));
-    }
+    setFixedSize(outer.shrunkBy(fittedFrame_));
+    move(centredOnPrimaryScreen(outer));
 }
 
 }  // namespace tessaril

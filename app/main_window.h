@@ -26,15 +26,20 @@ protected:
     // Sees key presses for this window's widgets before they do.
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
+    // Every move of the focus by Tab, Shift+Tab or Qt itself follows the focus cycle.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     bool handleKey(const QKeyEvent& key);
-    // Makes the frame, not the client area, 594 × 518 and centres it.
+    // Once the window system has framed the window, makes the frame, not the
+    // client area, 594 × 518 and centres it again.
     void fitFrame();
 
     PageTabs* tabs_;
     std::unique_ptr<FocusCycle> focusCycle_;
     bool shownBefore_ = false;
+    QMargins fittedFrame_;
 };
 
 }  // namespace tessaril

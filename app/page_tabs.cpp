@@ -1,6 +1,7 @@
 #include "app/page_tabs.h"
 
 #include <QPainter>
+#include <QProxyStyle>
 #include <QStyle>
 #include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
@@ -9,6 +10,20 @@
 #include "app/table_builder.h"
 
 namespace tessaril {
+namespace {
+
+// Tabs as narrow as a desktop tab control draws them: the text and 6 px on
+// either side, so the five tabs leave the clock above the right end free.
+class CompactTabStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        if (metric == PM_TabBarTabHSpace) return 12;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+}  // namespace
 
 PageTabs::PageTabs(std::span<const PageSpec* const> pages, QWidget& window, QWidget* parent)
     : QWidget(parent), tabBar_(new QTabBar(this)) {
@@ -18,6 +33,9 @@ PageTabs::PageTabs(std::span<const PageSpec* const> pages, QWidget& window, QWid
         pages_.push_back(page);
         tabBar_->addTab(QString::fromUtf8(spec->tabText));
     }
+    auto* style = new CompactTabStyle;
+    style->setParent(tabBar_);
+    tabBar_->setStyle(style);
     tabBar_->setShape(QTabBar::RoundedNorth);
     tabBar_->setFont(guiFont());
     tabBar_->setFocusPolicy(Qt::NoFocus);

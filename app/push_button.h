@@ -10,6 +10,10 @@ class PushButton : public QPushButton {
     Q_OBJECT
 public:
     PushButton(const QString& caption, QWidget* parent);
+
+protected:
+    // Arrow keys do not move the focus away from a button.
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace tessaril

@@ -304,6 +304,11 @@ private slots:
         QTest::keyClick(&pressed, Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(clicks.count(), 0);
         QCOMPARE(focusName(), button);
+        // Arrow keys stay inside the focused control.
+        for (Qt::Key arrow : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down}) {
+            QTest::keyClick(&pressed, arrow);
+        }
+        QCOMPARE(focusName(), button);
         QTest::keyClick(&pressed, Qt::Key_Space);
         QCOMPARE(clicks.count(), 1);
     }
