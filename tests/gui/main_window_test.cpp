@@ -327,6 +327,9 @@ private slots:
         QDesktopServices::setUrlHandler("mailto", &desktop, "open");
         auto& label = control<QLabel>(link.toUtf8().constData());
         QCOMPARE(label.palette().color(QPalette::WindowText), QColor(0x00, 0x00, 0xFF));
+        QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), label.mapToGlobal(QPointF(1, 1)));
+        QApplication::sendEvent(&label, &enter);
+        QCOMPARE(label.palette().color(QPalette::WindowText), QColor(0x69, 0x8A, 0x55));
         // Pressed and never released, as when the mouse moves away before the release.
         QTest::mousePress(&label, Qt::LeftButton);
         QDesktopServices::unsetUrlHandler("https");
@@ -337,6 +340,25 @@ private slots:
         QCOMPARE(label.palette().color(QPalette::WindowText), QColor(0x80, 0x00, 0x00));
         QCOMPARE(label.focusPolicy(), Qt::NoFocus);
         QCOMPARE(label.cursor().shape(), Qt::PointingHandCursor);
+    }
+
+    // Read back what is on screen, not a fresh rendering, so leftovers would show.
+    QImage onScreen(const QWidget& control) const {
+        const QRect area(control.mapTo(window_.get(), QPoint(0, 0)), control.size());
+        return window_->screen()
+            ->grabWindow(window_->winId(), area.x(), area.y(), area.width(), area.height())
+            .toImage();
+    }
+
+    void replacedLabelTextLeavesNoTrace() {
+        auto& clock = control<QLabel>("透明标签29");
+        writeBoxText(clock, "");
+        const QImage empty = onScreen(clock);
+        writeBoxText(clock, "2015年1月30日14时5分9秒");
+        QVERIFY(onScreen(clock) != empty);
+        writeBoxText(clock, "2015年1月30日");
+        writeBoxText(clock, "");
+        QCOMPARE(onScreen(clock), empty);
     }
 
     void linkWithoutAddressDoesNothing() {
