@@ -166,6 +166,10 @@ private slots:
         if (row.accessibleName != nullptr) {
             QCOMPARE(control.accessibleName(), QString::fromUtf8(row.accessibleName));
         }
+        if (row.kind == ControlKind::InputBox || row.kind == ControlKind::ResultBox) {
+            QCOMPARE(control.font().pixelSize(), 20);
+            QVERIFY(control.font().bold());
+        }
         if (row.kind == ControlKind::Label || row.kind == ControlKind::TransparentLabel ||
             row.kind == ControlKind::Button) {
             const QFont expected = fontFor(row.font);
@@ -198,6 +202,10 @@ private slots:
     void tabControlHoldsTheFivePages() {
         QWidget& tabs = control("选择夹1");
         QCOMPARE(tabs.geometry(), QRect(0, 8, 592, 376));
+        // Each page covers the whole tab control, so table places apply unchanged.
+        for (int page = 0; page < 5; ++page) {
+            QCOMPARE(window_->tabs().page(page).geometry(), tabs.rect());
+        }
         QTabBar& bar = window_->tabs().tabBar();
         QCOMPARE(bar.focusPolicy(), Qt::NoFocus);
         const QStringList texts{"测量重复性", "示值误差", "零点/量程飘移", "平均值计算",
