@@ -20,8 +20,8 @@ QFont songFont(int pixelSize, bool bold) {
 
 QFont guiFont() { return songFont(12); }
 
-QFont fontFor(FontSpec spec) {
-    return spec.guiFont ? guiFont() : songFont(spec.pixelSize, spec.bold);
+QFont fontFor(FontSpec font) {
+    return font.guiFont ? guiFont() : songFont(font.pixelSize, font.bold);
 }
 
 QColor faceColour() { return QApplication::palette().color(QPalette::Button); }

@@ -13,7 +13,7 @@ namespace tessaril {
 QFont songFont(int pixelSize, bool bold = false);
 // The desktop GUI font the fixed layout is drawn for: "宋体" 9 pt, that is 12 px.
 QFont guiFont();
-QFont fontFor(FontSpec spec);
+QFont fontFor(FontSpec font);
 
 // The desktop's face colour (button face), behind the window, labels and panels.
 QColor faceColour();

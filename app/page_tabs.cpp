@@ -27,11 +27,11 @@ public:
 
 PageTabs::PageTabs(std::span<const PageSpec* const> pages, QWidget& window, QWidget* parent)
     : QWidget(parent), tabBar_(new QTabBar(this)) {
-    for (const PageSpec* spec : pages) {
+    for (const PageSpec* pageSpec : pages) {
         auto* page = new QWidget(this);
-        buildTable(spec->controls, *page, window);
+        buildTable(pageSpec->controls, *page, window);
         pages_.push_back(page);
-        tabBar_->addTab(QString::fromUtf8(spec->tabText));
+        tabBar_->addTab(QString::fromUtf8(pageSpec->tabText));
     }
     auto* style = new CompactTabStyle;
     style->setParent(tabBar_);
