@@ -9,11 +9,7 @@ namespace tessaril {
 GroupBox::GroupBox(const QString& title, QWidget* parent) : QGroupBox(title, parent) {
     setAlignment(Qt::AlignLeft);
     setFont(guiFont());
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, faceColour());
-    colours.setColor(QPalette::WindowText, Qt::black);
-    setPalette(colours);
-    setAutoFillBackground(true);
+    fillWithFaceColour(*this);
     setFocusPolicy(Qt::NoFocus);
 }
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPalette>
 #include <QStringList>
+#include <QWidget>
 
 namespace tessaril {
 
@@ -25,6 +26,14 @@ QFont fontFor(FontSpec font) {
 }
 
 QColor faceColour() { return QApplication::palette().color(QPalette::Button); }
+
+void fillWithFaceColour(QWidget& control) {
+    QPalette colours = control.palette();
+    colours.setColor(QPalette::Window, faceColour());
+    colours.setColor(QPalette::WindowText, Qt::black);
+    control.setPalette(colours);
+    control.setAutoFillBackground(true);
+}
 
 QString displayText(const char* text) {
     return QString::fromUtf8(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));

@@ -5,6 +5,8 @@
 #include <QFont>
 #include <QString>
 
+class QWidget;
+
 #include "app/control_spec.h"
 
 namespace tessaril {
@@ -17,6 +19,8 @@ QFont fontFor(FontSpec font);
 
 // The desktop's face colour (button face), behind the window, labels and panels.
 QColor faceColour();
+// Fills the control's background with the face colour and draws its text in black.
+void fillWithFaceColour(QWidget& control);
 
 // A table text as shown on screen: "\r\n" breaks become Qt's "\n".
 QString displayText(const char* text);

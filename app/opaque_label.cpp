@@ -20,11 +20,7 @@ OpaqueLabel::OpaqueLabel(const QString& text, TextAlign align, QWidget* parent) 
     setTextFormat(Qt::PlainText);
     setText(text);
     setAlignment(horizontalAlignment(align) | Qt::AlignVCenter);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, faceColour());
-    colours.setColor(QPalette::WindowText, Qt::black);
-    setPalette(colours);
-    setAutoFillBackground(true);
+    fillWithFaceColour(*this);
     setFocusPolicy(Qt::NoFocus);
 }
 

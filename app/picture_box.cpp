@@ -12,10 +12,7 @@ PictureBox::PictureBox(const QString& picturePath, QWidget* parent) : QLabel(par
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setFrameShape(QFrame::NoFrame);
     setMargin(0);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, faceColour());
-    setPalette(colours);
-    setAutoFillBackground(true);
+    fillWithFaceColour(*this);
     setFocusPolicy(Qt::NoFocus);
 }
 
