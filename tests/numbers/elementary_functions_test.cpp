@@ -10,13 +10,6 @@
 
 using namespace tessaril;
 
-namespace {
-
-constexpr double kInf = std::numeric_limits<double>::infinity();
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-}  // namespace
-
 class ElementaryFunctionsTest : public QObject {
     Q_OBJECT
 

@@ -5,15 +5,9 @@
 #include <limits>
 
 #include "numbers/numbers.h"
+#include "same_number.h"
 
 using namespace tessaril;
-
-namespace {
-
-constexpr double kInf = std::numeric_limits<double>::infinity();
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-}  // namespace
 
 class NumberToTextTest : public QObject {
     Q_OBJECT

@@ -4,6 +4,10 @@
 #include <QByteArray>
 #include <cmath>
 #include <cstdio>
+#include <limits>
+
+inline constexpr double kInf = std::numeric_limits<double>::infinity();
+inline constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 inline bool sameNumber(double a, double b) {
     if (std::isnan(a) || std::isnan(b)) return std::isnan(a) && std::isnan(b);

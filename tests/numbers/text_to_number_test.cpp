@@ -11,7 +11,6 @@ using namespace tessaril;
 
 namespace {
 
-constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr int kMegabyte = 1 << 20;
 
 QByteArray repeated(char c, int count) { return QByteArray(count, c); }
